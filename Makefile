@@ -1,0 +1,36 @@
+# The commands people type. Build trees live under build/, the shipped
+# executables in dist/.
+BUILD := build
+HOST_BUILD := $(BUILD)/host
+WIN_BUILD := $(BUILD)/win32
+JOBS ?= 2
+PROGRAMS := Kestrav Ravlind Varnolt
+
+.PHONY: all deps dist host-test wine-test test demo clean
+
+all: dist
+
+deps:
+	@scripts/install-deps.sh
+
+dist: deps
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(WIN_BUILD) -j$(JOBS)
+	mkdir -p dist
+	for p in $(PROGRAMS); do cp $(WIN_BUILD)/bin/$$p.exe dist/; done
+
+host-test: deps
+	cmake -S . -B $(HOST_BUILD) -DCMAKE_BUILD_TYPE=Debug
+	cmake --build $(HOST_BUILD) -j$(JOBS)
+	ctest --test-dir $(HOST_BUILD) --output-on-failure -j$(JOBS)
+
+wine-test: dist
+	cd tests/wine && python3 -m unittest discover -p 'test_*.py' -v
+
+test: host-test wine-test
+
+demo: dist
+	tools/demo
+
+clean:
+	rm -rf $(BUILD) dist

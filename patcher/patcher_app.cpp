@@ -1,0 +1,6 @@
+#include "patcher/patcher_app.h"
+
+BOOL PatcherApp::InitInstance()
+{
+    return FALSE;
+}

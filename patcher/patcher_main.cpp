@@ -1,0 +1,4 @@
+// The one application object of this deliverable.
+#include "patcher/patcher_app.h"
+
+static PatcherApp theApp;

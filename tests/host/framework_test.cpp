@@ -26,6 +26,11 @@ struct SearchCase {
     long shiftJis;    // expected under code page 932
 };
 
+void PrintTo(const SearchCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class MbcsFindTest : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(MbcsFindTest, FindsOnlyAtCharacterBoundaries)

@@ -141,8 +141,14 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists)
     FakeFile* target = W().File(to);
     if (target != nullptr && (failIfExists || !CanWrite(target) || target->faults.writeFails))
         return FALSE;
+    if (target == nullptr && W().newFileFaults.readOnly)
+        return FALSE;
     std::string bytes = source->bytes;
-    W().AddFile(to, bytes).faults = fake::FileFaults();
+    fake::FileFaults faults = target == nullptr ? W().newFileFaults : fake::FileFaults();
+    FakeFile& copy = W().AddFile(to, "");
+    copy.faults = faults;
+    if (WriteAt(&copy, 0, bytes.data(), bytes.size()) != bytes.size())
+        return FALSE;
     return TRUE;
 }
 
@@ -381,8 +387,12 @@ CrtFile* fopen(const char* path, const char* mode)
     if (how[0] == 'w') {
         if (file != nullptr ? !CanWrite(file) : !W().DirectoryExists(ParentDirectory(path)))
             return nullptr;
-        if (file == nullptr)
+        if (file == nullptr) {
+            if (W().newFileFaults.readOnly)
+                return nullptr;
             file = &W().AddFile(path, "");
+            file->faults = W().newFileFaults;
+        }
         if (!file->faults.writeFails)
             file->bytes.clear();
         return reinterpret_cast<CrtFile*>(W().NewOpenFile(path, true));

@@ -117,6 +117,9 @@ public:
     std::string Contents(const std::string& path);  // "" when missing
     void RemoveFile(const std::string& path);
     std::vector<std::string> FilePaths() const;  // upper-cased, sorted
+    // Faults of every file that fopen or CopyFileA creates; readOnly refuses
+    // the creation itself, as on a write-protected drive.
+    FileFaults newFileFaults;
 
     // --- the registry under HKEY_LOCAL_MACHINE (paths relative to it)
     RegistryKey& AddKey(const std::string& path);  // with its parents

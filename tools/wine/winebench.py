@@ -279,7 +279,7 @@ class WineBench:
         self._make_prefix()
         subprocess.run(["wineserver", "-p"], env=self._env(), check=True)
         self._install_bench()
-        self._baseline = self._snapshot()
+        self._baseline = self._load_baseline()
         return self
 
     def __exit__(self, *exc):
@@ -334,10 +334,12 @@ class WineBench:
 
     def _make_prefix(self):
         marker = self.workdir / "prefix.ready"
-        if marker.exists() and self.drive_c.is_dir():
+        # A prefix without its saved baseline may hold what earlier cases left.
+        if marker.exists() and (self.workdir / "baseline.txt").exists() and self.drive_c.is_dir():
             return
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.workdir.mkdir(parents=True, exist_ok=True)
+        (self.workdir / "baseline.txt").unlink(missing_ok=True)
         self._log("creating the Wine prefix (once per build tree)...")
         subprocess.run(["wineboot", "-i"], env=self._env(), check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
@@ -363,6 +365,18 @@ class WineBench:
 
     def _snapshot(self):
         return {p for p in self.drive_c.rglob("*")}
+
+    def _load_baseline(self):
+        """Drive C as the prefix was made, kept across bench processes: what
+        an earlier process's last case left must not count as part of it."""
+        saved = self.workdir / "baseline.txt"
+        if saved.exists():
+            names = saved.read_text(encoding="utf-8", errors="surrogateescape").splitlines()
+            return {self.drive_c / name for name in names if name}
+        baseline = self._snapshot()
+        saved.write_text("\n".join(sorted(str(p.relative_to(self.drive_c)) for p in baseline)),
+                         encoding="utf-8", errors="surrogateescape")
+        return baseline
 
     def _reset(self):
         """Removes whatever earlier cases left on drive C."""

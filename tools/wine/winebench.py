@@ -279,6 +279,7 @@ class WineBench:
         self._make_prefix()
         subprocess.run(["wineserver", "-p"], env=self._env(), check=True)
         self._install_bench()
+        self._added_keys = self._load_added_keys()
         self._baseline = self._load_baseline()
         return self
 
@@ -378,6 +379,16 @@ class WineBench:
                          encoding="utf-8", errors="surrogateescape")
         return baseline
 
+    # The keys the last case added, kept across bench processes like the
+    # baseline: a key added under Wine's own NT branch by an earlier
+    # process's last case would otherwise stay, and match in later cases.
+    def _load_added_keys(self):
+        saved = self.workdir / "added-keys.txt"
+        return saved.read_text(encoding="latin-1").splitlines() if saved.exists() else []
+
+    def _save_added_keys(self):
+        (self.workdir / "added-keys.txt").write_text("\n".join(self._added_keys), encoding="latin-1")
+
     def _reset(self):
         """Removes whatever earlier cases left on drive C."""
         for path in sorted(self._snapshot() - self._baseline, key=lambda p: len(p.parts), reverse=True):
@@ -422,6 +433,7 @@ class WineBench:
         lines += [f"regclear={key}" for key in self._added_keys]
         lines += [f"regadd={key}" for key in case.keys]
         self._added_keys = list(case.keys)
+        self._save_added_keys()
         lines += [f"dump={root}" for root in REGISTRY_ROOTS]
         lines.append(f"cwd={case.cwd or case.exe_dir}")
         lines.append(f"cmd={case.cmdline if case.cmdline is not None else case.exe_path}")

@@ -84,6 +84,7 @@ class Call:
     name: str           # function name without its DLL
     args: str           # as Wine's trace prints them
     retval: str | None = None
+    thread: str | None = None  # Wine's thread id: tells the program's calls from a child's
 
     def strings(self):
         """The string arguments, unescaped."""
@@ -225,7 +226,7 @@ def _parse_relay(stderr):
     for line in stderr.splitlines():
         m = call_re.match(line)
         if m:
-            call = Call(m.group(2), m.group(3))
+            call = Call(m.group(2), m.group(3), thread=m.group(1))
             calls.append(call)
             pending.setdefault((m.group(1), m.group(2)), []).append(call)
             continue

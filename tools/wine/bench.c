@@ -180,7 +180,10 @@ static void start(struct Program *prog)
     STARTUPINFOA si;
     memset(&si, 0, sizeof si);
     si.cb = sizeof si;
-    if (!CreateProcessA(NULL, prog->cmd, NULL, NULL, FALSE, 0, NULL, prog->cwd, &si, &prog->pi)) {
+    /* Detached, as a GUI program is on Windows: it has no console of its own
+     * to pass on, so a console program it starts gets its own console window
+     * (titled with its path) instead of this bench's hidden one. */
+    if (!CreateProcessA(NULL, prog->cmd, NULL, NULL, FALSE, DETACHED_PROCESS, NULL, prog->cwd, &si, &prog->pi)) {
         char why[64];
         sprintf(why, "%lu", GetLastError());
         emit("startfail", prog->tag, why);

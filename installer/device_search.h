@@ -20,7 +20,7 @@ public:
 
     // Whether the entry now being tried occurs in the name found at that
     // index: the same bytes in a row, case and all, beginning at a
-    // character boundary of the name.
+    // character boundary of the name. Only after Next has returned true.
     bool Matches(const char* name) const;
 
 private:

@@ -1,7 +1,8 @@
 // The driver installer's application object. It does the whole installation
 // inside InitInstance and always returns FALSE, so the process ends without
-// a message loop. Every failure that the user is told about ends the
-// process through the run-time's exit, with status 0 like every other path.
+// a message loop. An installation that fails ends the process through the
+// run-time's exit, after its box if it has one, with status 0 like every
+// other path.
 #pragma once
 
 #include <cstddef>
@@ -16,7 +17,8 @@ public:
     explicit InstallerApp(const PackageProfile& profile);
     BOOL InitInstance() override;
 
-    // Start-up and the two installations.
+    // The two installations: the 9x family places the files itself, NT 5
+    // leaves the work to the package's own installer.
     void InstallOn9x();
     void InstallOnNt5();
 

@@ -155,6 +155,9 @@ static void prepare(void)
                 RegCloseKey(key);
         }
     }
+    /* Xvfb runs no window manager: windows Wine leaves to one would each
+     * wait 2 s for it before they show. */
+    set_string(HKEY_CURRENT_USER, "Software\\Wine\\X11 Driver", "Managed", "N");
     if ((v = value("version")) != NULL)
         set_string(HKEY_CURRENT_USER, "Software\\Wine", "Version", v);
     if ((v = value("relay")) != NULL) {

@@ -3,8 +3,8 @@
 # is not there yet. Running it again installs nothing.
 set -euo pipefail
 
-packages=(cmake make g++ libgtest-dev g++-mingw-w64-i686 xvfb wine wine32:i386)
-[ "${1:-}" = "--fuzz" ] && packages+=(clang libclang-rt-14-dev)
+# Usage: install-deps.sh [--bench]   (--bench: also what the benchmarks need)
+packages=(cmake make g++ libgtest-dev g++-mingw-w64-i686 xvfb wine wine32:i386 clang libclang-rt-14-dev)
 [ "${1:-}" = "--bench" ] && packages+=(libbenchmark-dev)
 
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }

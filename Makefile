@@ -15,7 +15,7 @@ deps:
 
 dist: deps
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-	cmake --build $(WIN_BUILD) -j$(JOBS)
+	cmake --build $(WIN_BUILD) -j$(JOBS) -- --no-print-directory
 	mkdir -p dist
 	for p in $(PROGRAMS); do cp $(WIN_BUILD)/bin/$$p.exe dist/; done
 	@python3 release/check_release.py --sizes $(PROGRAMS:%=dist/%.exe)
@@ -27,7 +27,7 @@ release-test: dist
 
 host-test: deps
 	cmake -S . -B $(HOST_BUILD) -DCMAKE_BUILD_TYPE=Debug
-	cmake --build $(HOST_BUILD) -j$(JOBS)
+	cmake --build $(HOST_BUILD) -j$(JOBS) -- --no-print-directory
 	ctest --test-dir $(HOST_BUILD) --output-on-failure -j$(JOBS)
 
 wine-test: dist

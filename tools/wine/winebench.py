@@ -257,13 +257,15 @@ def _parse_install_log(text):
 class WineBench:
     """One Wine machine for a series of cases. Use as a context manager."""
 
-    def __init__(self, workdir=None, verbose=False):
+    def __init__(self, workdir=None, verbose=False, log=None):
+        """log: called with each progress line; verbose prints them."""
         self.workdir = pathlib.Path(workdir or BUILD / "wine-bench")
         self.prefix = self.workdir / "prefix"
         self.drive_c = self.prefix / "drive_c"
-        self.verbose = verbose
+        self._logger = log or (print if verbose else None)
         self._xvfb = None
         self._display = None
+        self._server = False
         self._baseline = set()
         self._added_keys = []
 
@@ -276,20 +278,39 @@ class WineBench:
         for exe in [BUILD / "bench" / "bench.exe", BUILD / "bench" / "standin_install.exe"]:
             if not exe.is_file():
                 raise BenchError(f"{exe} is missing: build the Windows programs first (make dist)")
-        self._start_display()
-        self._make_prefix()
-        subprocess.run(["wineserver", "-p"], env=self._env(), check=True)
-        self._install_bench()
-        self._added_keys = self._load_added_keys()
-        self._baseline = self._load_baseline()
+        try:
+            self._start_display()
+            self._make_prefix()
+            self._start_server()
+            self._install_bench()
+            self._added_keys = self._load_added_keys()
+            self._baseline = self._load_baseline()
+        except BaseException:
+            self.close()  # no Xvfb or wineserver left behind
+            raise
         return self
+
+    def _start_server(self):
+        """A persistent wineserver, so that each case starts quickly."""
+        for attempt in range(2):
+            if subprocess.run(["wineserver", "-p"], env=self._env(), stderr=subprocess.DEVNULL).returncode == 0:
+                self._server = True
+                return
+            # A server that is ending by itself (left by wineboot) goes soon;
+            # another session's persistent one does not.
+            try:
+                subprocess.run(["wineserver", "-w"], env=self._env(), timeout=15)
+            except subprocess.TimeoutExpired:
+                break
+        raise BenchError(f"another Wine session is using {self.prefix}; wait for it or use another build tree")
 
     def __exit__(self, *exc):
         self.close()
 
     def close(self):
-        if self.prefix.exists():
+        if self._server:
             subprocess.run(["wineserver", "-k"], env=self._env(), stderr=subprocess.DEVNULL)
+            self._server = False
         if self._xvfb is not None:
             self._xvfb.send_signal(signal.SIGTERM)
             try:
@@ -299,8 +320,8 @@ class WineBench:
             self._xvfb = None
 
     def _log(self, text):
-        if self.verbose:
-            print(text, flush=True)
+        if self._logger:
+            self._logger(text)
 
     def _env(self, locale=None):
         env = dict(os.environ)
@@ -342,7 +363,7 @@ class WineBench:
         shutil.rmtree(self.prefix, ignore_errors=True)
         self.workdir.mkdir(parents=True, exist_ok=True)
         (self.workdir / "baseline.txt").unlink(missing_ok=True)
-        self._log("creating the Wine prefix (once per build tree)...")
+        self._log(f"creating the Wine machine in {self.prefix} (only the first time; about half a minute)...")
         subprocess.run(["wineboot", "-i"], env=self._env(), check=True,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=300)
         subprocess.run(["wineserver", "-w"], env=self._env(), timeout=300)

@@ -190,7 +190,7 @@ BOOL SetEndOfFile(HANDLE handle)
     W().Record("SetEndOfFile()");
     auto* open = W().FindOpenFile(handle);
     FakeFile* file = open != nullptr ? W().File(open->path) : nullptr;
-    if (file == nullptr || !open->write || file->faults.writeFails)
+    if (file == nullptr || !open->write || file->faults.writeFails || file->faults.truncateFails)
         return FALSE;
     file->bytes.resize(open->pos);
     return TRUE;
@@ -442,6 +442,10 @@ size_t fwrite(const void* data, size_t size, size_t count, CrtFile* handle)
     FakeFile* file = open != nullptr ? W().File(open->path) : nullptr;
     if (file == nullptr || !open->write || size == 0)
         return 0;
+    if (file->faults.flushFails) {
+        open->unflushed += size * count;
+        return count;
+    }
     size_t written = WriteAt(file, open->pos, static_cast<const char*>(data), size * count);
     open->pos += written;
     return written / size;
@@ -450,7 +454,9 @@ size_t fwrite(const void* data, size_t size, size_t count, CrtFile* handle)
 int fclose(CrtFile* handle)
 {
     W().Record("fclose()");
-    return W().CloseOpenFile(handle) ? 0 : -1;
+    auto* open = W().FindOpenFile(handle);
+    bool lost = open != nullptr && open->unflushed > 0;
+    return W().CloseOpenFile(handle) && !lost ? 0 : -1;  // EOF; the stream is gone either way
 }
 
 void* malloc(size_t size)

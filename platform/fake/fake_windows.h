@@ -25,6 +25,8 @@ struct FileFaults {
     bool writeFails = false;   // opens for writing, but no byte can be written
     size_t diskFullAfter = SIZE_MAX;  // bytes that fit before the disk is full
     size_t shortReadBy = 0;    // a read delivers this many bytes fewer
+    bool truncateFails = false;  // SetEndOfFile refuses, though writes go through
+    bool flushFails = false;   // fwrite only fills the run-time's buffer; fclose cannot write it out
 };
 
 struct FakeFile {
@@ -158,6 +160,7 @@ public:
         std::string path;
         bool write = false;
         size_t pos = 0;
+        size_t unflushed = 0;  // bytes fwrite took that never reached the file
     };
     void Record(const std::string& call) { calls.push_back(call); }
     RegistryKey* KeyOf(HKEY handle);

@@ -5,8 +5,11 @@ HOST_BUILD := $(BUILD)/host
 WIN_BUILD := $(BUILD)/win32
 JOBS ?= 2
 PROGRAMS := Kestrav Ravlind Varnolt
+FUZZ_BUILD := $(BUILD)/fuzz
+FUZZ_TARGETS := key_list rewrite
+FUZZ_SECONDS ?= 600
 
-.PHONY: all deps dist host-test release-test wine-test test demo clean
+.PHONY: all deps dist host-test release-test wine-test test demo clean fuzz-build fuzz-test fuzz
 
 all: dist
 
@@ -33,7 +36,21 @@ host-test: deps
 wine-test: dist
 	cd tests/wine && python3 -m unittest discover -p 'test_*.py' -v
 
-test: host-test release-test wine-test
+# The fuzz targets: clang, libFuzzer and the sanitizers, in a tree of their own.
+fuzz-build: deps
+	cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) -- --no-print-directory
+
+# A few seconds of each target from the seed corpus, the same inputs every time.
+fuzz-test: fuzz-build
+	for t in $(FUZZ_TARGETS); do fuzz/run $$t short || exit 1; done
+
+# Long runs, the targets side by side: make fuzz FUZZ_SECONDS=3600
+fuzz: fuzz-build
+	@pids=; for t in $(FUZZ_TARGETS); do fuzz/run $$t long $(FUZZ_SECONDS) & pids="$$pids $$!"; done; \
+	status=0; for p in $$pids; do wait $$p || status=1; done; exit $$status
+
+test: host-test fuzz-test release-test wine-test
 
 demo: dist
 	tools/demo

@@ -1,0 +1,125 @@
+// One Varnolt run on Windows 98 SE, without arguments, with a fault
+// injected, checked as a whole: the box, how the process ended, every file
+// on the machine, nothing left open, and c:\config.sys either as it was or
+// holding exactly the new text.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
+#include <string>
+
+#include "tests/host/patcher/patcher_machine.h"
+
+namespace patcher_faults {
+
+// A c:\config.sys before the run, and the one other text a run may leave.
+struct Content {
+    const char* name;
+    const char* before;  // nullptr: there is none
+    const char* after;   // its rewrite, or the text for a missing file
+};
+
+const char kMarker[] = "c:\\kzm.log";
+
+const Content kGrows = {"grows", "BUFFERS=20\r\nFILES=30\r\n", "BUFFERS=90\r\nFILES=90\r\n\r\n"};
+const Content kShrinks = {"shrinks", "BUFFERS=20,0\r\nFILES=030\r\n", "BUFFERS=90\r\nFILES=90\r\n\r\n"};
+const Content kSameLength = {"same_length", "BUFFERS=20,0\r\nFILES=99\r\n", "BUFFERS=90\r\nFILES=99\r\n\r\n"};
+const Content kMissing = {"missing", nullptr, "\r\nBUFFERS=90\r\nFILES=90"};
+
+enum class ConfigSys { kAsBefore, kNewText };
+
+struct Outcome {
+    bool reported;  // "Patch config.sys fail !!", then the end; else the marker path
+    ConfigSys configSys;
+    const char* bak;     // c:\config.bak after the run; nullptr: absent
+    const char* bk1;     // c:\config.bk1
+    const char* marker;  // c:\kzm.log
+};
+
+struct Row {
+    const char* name;
+    const Content* content;
+    std::function<void(fake::FakeWindows&)> inject;
+    Outcome outcome;
+};
+
+inline void PrintTo(const Row& row, std::ostream* out)
+{
+    *out << row.name;
+}
+
+inline std::string RowName(const ::testing::TestParamInfo<Row>& info)
+{
+    return info.param.name;
+}
+
+using Files = std::map<std::string, std::string>;  // normalized path: bytes
+
+inline Files FilesOf(fake::FakeWindows& w)
+{
+    Files files;
+    for (const std::string& path : w.FilePaths())
+        files[path] = w.Contents(path);
+    return files;
+}
+
+inline void Expect(Files* files, const char* path, const char* bytes)
+{
+    if (bytes == nullptr)
+        files->erase(path);
+    else
+        (*files)[path] = bytes;
+}
+
+// Never anything in between: a half-written startup file may not boot.
+inline ::testing::AssertionResult WholeOrNew(const Content& content, fake::FakeWindows& w)
+{
+    const fake::FakeFile* file = w.File("C:\\CONFIG.SYS");
+    if (content.before == nullptr && file == nullptr)
+        return ::testing::AssertionSuccess();
+    if (file != nullptr &&
+        ((content.before != nullptr && file->bytes == content.before) || file->bytes == content.after))
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "c:\\config.sys holds "
+                                         << (file == nullptr ? std::string("nothing")
+                                                             : ::testing::PrintToString(file->bytes));
+}
+
+inline void RunAndCheck(const Row& row)
+{
+    PatcherMachine m;
+    if (row.content->before != nullptr)
+        m.w.AddFile("C:\\CONFIG.SYS", row.content->before);
+    row.inject(m.w);
+    const Files before = FilesOf(m.w);
+    fake::RunResult r = m.Run();  // status 0, no hang, no file left open
+
+    const Outcome& expected = row.outcome;
+    EXPECT_TRUE(r.endedByExit);
+    EXPECT_EQ(m.w.calls.back(), "exit(0)");
+    EXPECT_EQ(r.keysOpenAtEnd, 0u);
+    EXPECT_TRUE(m.w.CallsNamed("ExitWindowsEx").empty());
+    if (expected.reported) {
+        ASSERT_EQ(m.w.boxes.size(), 1u);
+        const fake::MessageBoxRecord& box = m.w.boxes[0];
+        EXPECT_EQ(box.owner, nullptr);
+        EXPECT_EQ(box.text, kFailureText);
+        EXPECT_EQ(box.caption, "Varnolt");
+        EXPECT_EQ(box.type, MB_OK | MB_ICONEXCLAMATION);
+    } else {
+        EXPECT_TRUE(m.w.boxes.empty());
+    }
+
+    Files files = before;
+    const Content& content = *row.content;
+    Expect(&files, "C:\\CONFIG.SYS", expected.configSys == ConfigSys::kNewText ? content.after : content.before);
+    Expect(&files, "C:\\CONFIG.BAK", expected.bak);
+    Expect(&files, "C:\\CONFIG.BK1", expected.bk1);
+    Expect(&files, "C:\\KZM.LOG", expected.marker);
+    EXPECT_EQ(FilesOf(m.w), files);
+    EXPECT_TRUE(WholeOrNew(content, m.w));
+}
+
+}  // namespace patcher_faults

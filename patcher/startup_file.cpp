@@ -96,8 +96,11 @@ BOOL PatcherApp::WriteBack(const CString& text)
     file.Close();
     // Put the old content back rather than leave a half-written file.
     if (file.OpenExistingForWrite(kStartupFile)) {
-        file.Write(m_pFileBuffer, static_cast<UINT>(m_nFileBufferSize - 1));
-        file.SetLengthHere();
+        // A put-back that stops short stops no earlier than the write did, so
+        // the old bytes after it were never overwritten: cutting there would
+        // throw them away.
+        if (file.Write(m_pFileBuffer, static_cast<UINT>(m_nFileBufferSize - 1)))
+            file.SetLengthHere();
         file.Close();
     }
     return FALSE;

@@ -25,6 +25,51 @@ const Outcome kStarted = {{}, Copies::kNone, DeviceKey::kKept, PackageInstaller:
 const Outcome kEnumFails = {
     {"Enum Key Fail !!", kInstallFail}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit};
 
+const Row kRows[] = {
+    {"key_file_missing", [](Machine& m) { m.w.RemoveFile(m.Package(m.d.keyFile)); }, kNotFound},
+    {"key_file_unreadable", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.denyRead = true; }); },
+     kNotFound},
+    {"key_file_held_open", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.locked = true; }); },
+     kNotFound},
+    {"key_file_short_read", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.shortReadBy = 1; }); },
+     kNotFound},
+    {"no_memory_for_the_key_file", [](Machine& m) { m.w.failAllocationsOf = 1; }, kNotFound},
+    {"startup_directory_unavailable", [](Machine& m) { m.w.currentDirectoryFails = true; }, kNotFound},
+    {"startup_directory_too_long", [](Machine& m) { m.w.currentDirectory = "C:\\" + std::string(300, 'D'); },
+     kNotFound},
+
+    {"branch_open_refused",
+     [](Machine& m) { Branch(m).denyOpen = true; },
+     {{kInstallFail}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit}},
+    {"subkey_count_refused",
+     [](Machine& m) { Branch(m).failQueryInfo = true; },
+     {{"LOOKUP", kInstallFail}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit}},
+    {"enumeration_refused_before_the_match", [](Machine& m) { Branch(m).failEnumAt = 1; }, kEnumFails},
+    {"enumeration_refused_after_the_match",
+     [](Machine& m) {
+         m.w.AddKey(std::string(kBranchNt) + "\\VEN_FFFF&DEV_0001&SUBSYS_00000000&REV_01");
+         Branch(m).failEnumAt = 2;
+     },
+     kStarted},
+    {"branch_shrank_before_a_match",
+     [](Machine& m) {
+         m.AddPackage("A=DEV_9999\r\n");
+         Branch(m).extraReportedSubkeys = 1;
+     },
+     kEnumFails},
+    {"branch_shrank_after_the_match", [](Machine& m) { Branch(m).extraReportedSubkeys = 1; }, kStarted},
+    {"name_too_long", [](Machine& m) { NameFirst(m, kBranchNt, 255); }, kEnumFails},
+    {"name_just_fits", [](Machine& m) { NameFirst(m, kBranchNt, 254); }, kStarted},
+
+    // Its start is not checked: the wait finds no window and the run ends.
+    {"package_installer_missing",
+     [](Machine& m) {
+         m.w.RemoveFile(m.Package(std::string(m.d.packageDir) + "\\install.exe"));
+         m.w.winExecResult = 2;  // ERROR_FILE_NOT_FOUND
+     },
+     kStarted},
+};
+
 class InstallNt5FaultTest : public ::testing::TestWithParam<Row> {};
 
 TEST_P(InstallNt5FaultTest, EndsAsDecided)
@@ -34,52 +79,7 @@ TEST_P(InstallNt5FaultTest, EndsAsDecided)
             RunAndCheck(*d, *system, kBranchNt, GetParam().inject, GetParam().outcome);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Faults, InstallNt5FaultTest,
-    ::testing::Values(
-        Row{"key_file_missing", [](Machine& m) { m.w.RemoveFile(m.Package(m.d.keyFile)); }, kNotFound},
-        Row{"key_file_unreadable", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.denyRead = true; }); },
-            kNotFound},
-        Row{"key_file_held_open", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.locked = true; }); },
-            kNotFound},
-        Row{"key_file_short_read", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.shortReadBy = 1; }); },
-            kNotFound},
-        Row{"no_memory_for_the_key_file", [](Machine& m) { m.w.failAllocationsOf = 1; }, kNotFound},
-        Row{"startup_directory_unavailable", [](Machine& m) { m.w.currentDirectoryFails = true; }, kNotFound},
-        Row{"startup_directory_too_long", [](Machine& m) { m.w.currentDirectory = "C:\\" + std::string(300, 'D'); },
-            kNotFound},
-
-        Row{"branch_open_refused",
-            [](Machine& m) { Branch(m).denyOpen = true; },
-            {{kInstallFail}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit}},
-        Row{"subkey_count_refused",
-            [](Machine& m) { Branch(m).failQueryInfo = true; },
-            {{"LOOKUP", kInstallFail}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit}},
-        Row{"enumeration_refused_before_the_match", [](Machine& m) { Branch(m).failEnumAt = 1; }, kEnumFails},
-        Row{"enumeration_refused_after_the_match",
-            [](Machine& m) {
-                m.w.AddKey(std::string(kBranchNt) + "\\VEN_FFFF&DEV_0001&SUBSYS_00000000&REV_01");
-                Branch(m).failEnumAt = 2;
-            },
-            kStarted},
-        Row{"branch_shrank_before_a_match",
-            [](Machine& m) {
-                m.AddPackage("A=DEV_9999\r\n");
-                Branch(m).extraReportedSubkeys = 1;
-            },
-            kEnumFails},
-        Row{"branch_shrank_after_the_match", [](Machine& m) { Branch(m).extraReportedSubkeys = 1; }, kStarted},
-        Row{"name_too_long", [](Machine& m) { NameFirst(m, kBranchNt, 255); }, kEnumFails},
-        Row{"name_just_fits", [](Machine& m) { NameFirst(m, kBranchNt, 254); }, kStarted},
-
-        // Its start is not checked: the wait finds no window and the run ends.
-        Row{"package_installer_missing",
-            [](Machine& m) {
-                m.w.RemoveFile(m.Package(std::string(m.d.packageDir) + "\\install.exe"));
-                m.w.winExecResult = 2;  // ERROR_FILE_NOT_FOUND
-            },
-            kStarted}),
-    RowName);
+INSTANTIATE_TEST_SUITE_P(Faults, InstallNt5FaultTest, ::testing::ValuesIn(kRows), RowName);
 
 }  // namespace
 }  // namespace installer_faults

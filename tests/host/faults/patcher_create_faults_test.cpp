@@ -5,7 +5,13 @@
 namespace patcher_faults {
 namespace {
 
-const Outcome kNoFile = {true, ConfigSys::kAsBefore, nullptr, nullptr, nullptr};
+const Outcome kNoFile = {Report::kFailure, ConfigSys::kAsBefore, nullptr, nullptr, nullptr};
+
+const Row kRows[] = {
+    {"drive_takes_no_new_files", &kMissing, [](fake::FakeWindows& w) { w.newFileFaults.readOnly = true; }, kNoFile},
+    {"disk_just_big_enough", &kMissing, [](fake::FakeWindows& w) { w.newFileFaults.diskFullAfter = 22; },
+     {Report::kNothing, ConfigSys::kNewText, nullptr, nullptr, kMarker}},
+};
 
 class CreateFaultTest : public ::testing::TestWithParam<Row> {};
 
@@ -14,14 +20,7 @@ TEST_P(CreateFaultTest, EndsAsDecided)
     RunAndCheck(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, CreateFaultTest,
-                         ::testing::Values(Row{"drive_takes_no_new_files", &kMissing,
-                                               [](fake::FakeWindows& w) { w.newFileFaults.readOnly = true; }, kNoFile},
-                                           Row{"disk_just_big_enough",
-                                               &kMissing,
-                                               [](fake::FakeWindows& w) { w.newFileFaults.diskFullAfter = 22; },
-                                               {false, ConfigSys::kNewText, nullptr, nullptr, kMarker}}),
-                         RowName);
+INSTANTIATE_TEST_SUITE_P(Faults, CreateFaultTest, ::testing::ValuesIn(kRows), RowName);
 
 }  // namespace
 }  // namespace patcher_faults

@@ -28,10 +28,11 @@ const Content kShrinks = {"shrinks", "BUFFERS=20,0\r\nFILES=030\r\n", "BUFFERS=9
 const Content kSameLength = {"same_length", "BUFFERS=20,0\r\nFILES=99\r\n", "BUFFERS=90\r\nFILES=99\r\n\r\n"};
 const Content kMissing = {"missing", nullptr, "\r\nBUFFERS=90\r\nFILES=90"};
 
+enum class Report { kNothing, kFailure };  // kFailure: "Patch config.sys fail !!", then the end
 enum class ConfigSys { kAsBefore, kNewText };
 
 struct Outcome {
-    bool reported;  // "Patch config.sys fail !!", then the end; else the marker path
+    Report report;  // kNothing: the marker path
     ConfigSys configSys;
     const char* bak;     // c:\config.bak after the run; nullptr: absent
     const char* bk1;     // c:\config.bk1
@@ -101,7 +102,7 @@ inline void RunAndCheck(const Row& row)
     EXPECT_EQ(m.w.calls.back(), "exit(0)");
     EXPECT_EQ(r.keysOpenAtEnd, 0u);
     EXPECT_TRUE(m.w.CallsNamed("ExitWindowsEx").empty());
-    if (expected.reported) {
+    if (expected.report == Report::kFailure) {
         ASSERT_EQ(m.w.boxes.size(), 1u);
         const fake::MessageBoxRecord& box = m.w.boxes[0];
         EXPECT_EQ(box.owner, nullptr);

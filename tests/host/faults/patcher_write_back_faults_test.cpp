@@ -5,14 +5,42 @@
 namespace patcher_faults {
 namespace {
 
-fake::FileFaults& ConfigSys(fake::FakeWindows& w)
+fake::FileFaults& ConfigSysFaults(fake::FakeWindows& w)
 {
     return w.File("C:\\CONFIG.SYS")->faults;
 }
 
-const char kGrowsOld[] = "BUFFERS=20\r\nFILES=30\r\n";
-const char kShrinksOld[] = "BUFFERS=20,0\r\nFILES=030\r\n";
-const char kSameLengthOld[] = "BUFFERS=20,0\r\nFILES=99\r\n";
+Outcome PutBack(const Content& content)
+{
+    return {Report::kFailure, ConfigSys::kAsBefore, content.before, nullptr, nullptr};
+}
+
+Outcome Written(const Content& content)
+{
+    return {Report::kNothing, ConfigSys::kNewText, content.before, nullptr, kMarker};
+}
+
+// kGrows is 22 bytes and becomes 24, kShrinks is 25 and becomes 24.
+const Row kRows[] = {
+    {"read_only", &kGrows, [](fake::FakeWindows& w) { ConfigSysFaults(w).readOnly = true; }, PutBack(kGrows)},
+    // Refused on the way back too: nothing was written either time.
+    {"write_refused", &kGrows, [](fake::FakeWindows& w) { ConfigSysFaults(w).writeFails = true; }, PutBack(kGrows)},
+
+    // The put-back stops where the write did; the old bytes past that point
+    // were never touched.
+    {"disk_full_at_once", &kGrows, [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 0; },
+     PutBack(kGrows)},
+    {"disk_full_within_the_old_length", &kGrows,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 11; }, PutBack(kGrows)},
+    {"disk_full_beyond_the_old_length", &kGrows,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 23; }, PutBack(kGrows)},
+    {"disk_full_just_after_the_new_text", &kGrows,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 24; }, Written(kGrows)},
+    {"shorter_text_on_a_disk_full_within_it", &kShrinks,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 12; }, PutBack(kShrinks)},
+    {"shorter_text_fits_a_full_disk", &kShrinks,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 24; }, Written(kShrinks)},
+};
 
 class WriteBackFaultTest : public ::testing::TestWithParam<Row> {};
 
@@ -21,43 +49,7 @@ TEST_P(WriteBackFaultTest, EndsAsDecided)
     RunAndCheck(GetParam());
 }
 
-INSTANTIATE_TEST_SUITE_P(Faults, WriteBackFaultTest,
-                         ::testing::Values(Row{"read_only",
-                                               &kGrows,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).readOnly = true; },
-                                               {true, ConfigSys::kAsBefore, kGrowsOld, nullptr, nullptr}},
-                                           // Refused on the way back too: nothing was written either time.
-                                           Row{"write_refused",
-                                               &kGrows,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).writeFails = true; },
-                                               {true, ConfigSys::kAsBefore, kGrowsOld, nullptr, nullptr}},
-                                           // Full before the first byte, or inside the old length (the restore
-                                           // stops where the write did, and the old bytes past it were never touched).
-                                           Row{"disk_full_at_once",
-                                               &kGrows,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).diskFullAfter = 0; },
-                                               {true, ConfigSys::kAsBefore, kGrowsOld, nullptr, nullptr}},
-                                           Row{"disk_full_within_the_old_length",
-                                               &kGrows,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).diskFullAfter = 11; },
-                                               {true, ConfigSys::kAsBefore, kGrowsOld, nullptr, nullptr}},
-                                           Row{"shorter_text_on_a_disk_full_within_it",
-                                               &kShrinks,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).diskFullAfter = 12; },
-                                               {true, ConfigSys::kAsBefore, kShrinksOld, nullptr, nullptr}},
-                                           Row{"disk_full_beyond_the_old_length",
-                                               &kGrows,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).diskFullAfter = 23; },
-                                               {true, ConfigSys::kAsBefore, kGrowsOld, nullptr, nullptr}},
-                                           Row{"disk_full_just_after_the_new_text",
-                                               &kGrows,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).diskFullAfter = 24; },
-                                               {false, ConfigSys::kNewText, kGrowsOld, nullptr, kMarker}},
-                                           Row{"shorter_text_fits_a_full_disk",
-                                               &kShrinks,
-                                               [](fake::FakeWindows& w) { ConfigSys(w).diskFullAfter = 25; },
-                                               {false, ConfigSys::kNewText, kShrinksOld, nullptr, kMarker}}),
-                         RowName);
+INSTANTIATE_TEST_SUITE_P(Faults, WriteBackFaultTest, ::testing::ValuesIn(kRows), RowName);
 
 }  // namespace
 }  // namespace patcher_faults

@@ -90,8 +90,13 @@ BOOL PatcherApp::WriteBack(const CString& text)
     CFile file;
     if (!file.OpenExistingForWrite(kStartupFile))
         return FALSE;
-    // Cut to the new length: the new text may be shorter than the old.
-    if (file.Write(text, static_cast<UINT>(text.GetLength())) && file.SetLengthHere() && file.Close())
+    // Cut to the new length: the new text may be shorter than the old. Where
+    // it is not, nothing lies past it, and a cut that fails has lost nothing;
+    // putting the old content back then would leave the end of the new text
+    // behind it.
+    const int oldLength = m_nFileBufferSize - 1;
+    if (file.Write(text, static_cast<UINT>(text.GetLength())) &&
+        (file.SetLengthHere() || text.GetLength() >= oldLength) && file.Close())
         return TRUE;
     file.Close();
     // Put the old content back rather than leave a half-written file.

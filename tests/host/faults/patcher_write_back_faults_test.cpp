@@ -40,6 +40,14 @@ const Row kRows[] = {
      [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 12; }, PutBack(kShrinks)},
     {"shorter_text_fits_a_full_disk", &kShrinks,
      [](fake::FakeWindows& w) { ConfigSysFaults(w).diskFullAfter = 24; }, Written(kShrinks)},
+
+    // A cut that fails matters only where old bytes lie past the new text.
+    {"cut_refused_after_a_shorter_text", &kShrinks,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).truncateFails = true; }, PutBack(kShrinks)},
+    {"cut_refused_after_a_text_as_long", &kSameLength,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).truncateFails = true; }, Written(kSameLength)},
+    {"cut_refused_after_a_longer_text", &kGrows,
+     [](fake::FakeWindows& w) { ConfigSysFaults(w).truncateFails = true; }, Written(kGrows)},
 };
 
 class WriteBackFaultTest : public ::testing::TestWithParam<Row> {};

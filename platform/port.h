@@ -18,6 +18,7 @@ DWORD GetModuleFileNameA(char* buffer, DWORD size);  // this program's own image
 const char* GetCommandLineA();
 UINT SetErrorMode(UINT mode);
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists);
+BOOL DeleteFileA(const char* path);
 DWORD GetFileAttributesA(const char* path);
 HANDLE CreateFileA(const char* path, DWORD access, DWORD share, DWORD disposition);
 BOOL WriteFile(HANDLE file, const void* data, DWORD size, DWORD* written);

@@ -152,6 +152,16 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists)
     return TRUE;
 }
 
+BOOL DeleteFileA(const char* path)
+{
+    W().Record("DeleteFileA(" + Str(path) + ")");
+    FakeFile* file = W().File(path);
+    if (file == nullptr || !CanWrite(file))  // Windows keeps read-only and open files
+        return FALSE;
+    W().RemoveFile(path);
+    return TRUE;
+}
+
 DWORD GetFileAttributesA(const char* path)
 {
     W().Record("GetFileAttributesA(" + Str(path) + ")");

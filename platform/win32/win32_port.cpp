@@ -16,6 +16,7 @@ DWORD GetModuleFileNameA(char* buffer, DWORD size) { return ::GetModuleFileNameA
 const char* GetCommandLineA() { return ::GetCommandLineA(); }
 UINT SetErrorMode(UINT mode) { return ::SetErrorMode(mode); }
 BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists) { return ::CopyFileA(from, to, failIfExists); }
+BOOL DeleteFileA(const char* path) { return ::DeleteFileA(path); }
 DWORD GetFileAttributesA(const char* path) { return ::GetFileAttributesA(path); }
 
 HANDLE CreateFileA(const char* path, DWORD access, DWORD share, DWORD disposition)

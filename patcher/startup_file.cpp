@@ -119,7 +119,12 @@ BOOL PatcherApp::CreateStartupFile()
     const size_t size = sizeof kMissingFileText - 1;
     bool written = port::fwrite(kMissingFileText, 1, size, file) == size;
     bool closed = port::fclose(file) == 0;  // buffered bytes reach the disk here
-    return written && closed ? TRUE : FALSE;
+    if (written && closed)
+        return TRUE;
+    // There was no file before: one cut short would be read as the startup
+    // file by Windows and by the next run.
+    port::DeleteFileA(kStartupFile);
+    return FALSE;
 }
 
 void PatcherApp::ReportPatchFailure()

@@ -38,7 +38,8 @@ TEST_P(DiskFullSweepTest, LeavesTheFileWholeOrNew)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Contents, DiskFullSweepTest, ::testing::Values(&kGrows, &kShrinks, &kSameLength, &kTypical),
+INSTANTIATE_TEST_SUITE_P(Contents, DiskFullSweepTest,
+                         ::testing::Values(&kGrows, &kShrinks, &kSameLength, &kTypical, &kMissing),
                          [](const ::testing::TestParamInfo<const Content*>& info) { return info.param->name; });
 
 }  // namespace

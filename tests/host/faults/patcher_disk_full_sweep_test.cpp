@@ -12,6 +12,8 @@ const Content kTypical = {
     "typical", "DEVICE=C:\\WINDOWS\\HIMEM.SYS\r\nDOS=HIGH,UMB\r\nBUFFERS=30,0\r\nFILES=40\r\nLASTDRIVE=Z\r\n",
     "DEVICE=C:\\WINDOWS\\HIMEM.SYS\r\nDOS=HIGH,UMB\r\nBUFFERS=90\r\nFILES=90\r\nLASTDRIVE=Z\r\n\r\n"};
 
+const Content kEmpty = {"empty", "", "\r\n\r\nBUFFERS=90\r\nFILES=90"};
+
 class DiskFullSweepTest : public ::testing::TestWithParam<const Content*> {};
 
 TEST_P(DiskFullSweepTest, LeavesTheFileWholeOrNew)
@@ -39,7 +41,7 @@ TEST_P(DiskFullSweepTest, LeavesTheFileWholeOrNew)
 }
 
 INSTANTIATE_TEST_SUITE_P(Contents, DiskFullSweepTest,
-                         ::testing::Values(&kGrows, &kShrinks, &kSameLength, &kTypical, &kMissing),
+                         ::testing::Values(&kGrows, &kShrinks, &kSameLength, &kTypical, &kEmpty, &kMissing),
                          [](const ::testing::TestParamInfo<const Content*>& info) { return info.param->name; });
 
 }  // namespace

@@ -1,7 +1,6 @@
-// One Varnolt run on Windows 98 SE, without arguments, with a fault
-// injected, checked as a whole: the box, how the process ended, every file
-// on the machine, nothing left open, and c:\config.sys either as it was or
-// holding exactly the new text.
+// Varnolt runs on Windows 98 SE with a fault injected, checked as a whole:
+// the box, how the process ended, every file on the machine, nothing left
+// open, and c:\config.sys either as it was or holding exactly the new text.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -32,11 +31,11 @@ enum class Report { kNothing, kFailure };  // kFailure: "Patch config.sys fail !
 enum class ConfigSys { kAsBefore, kNewText };
 
 struct Outcome {
-    Report report;  // kNothing: the marker path
+    Report report;  // kNothing: the run finishes, by the marker or the prompt
     ConfigSys configSys;
     const char* bak;     // c:\config.bak after the run; nullptr: absent
     const char* bk1;     // c:\config.bk1
-    const char* marker;  // c:\kzm.log
+    const char* marker;  // c:\kzm.log, after a run without arguments
 };
 
 struct Row {
@@ -88,27 +87,40 @@ inline ::testing::AssertionResult WholeOrNew(const Content& content, fake::FakeW
                                                              : ::testing::PrintToString(file->bytes));
 }
 
-inline void RunAndCheck(const Row& row)
+inline void ExpectBox(const fake::MessageBoxRecord& box, const char* text, UINT type)
 {
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_EQ(box.text, text);
+    EXPECT_EQ(box.caption, "Varnolt");
+    EXPECT_EQ(box.type, type);
+}
+
+// Started as a set-up program starts it (no arguments: the marker), or with
+// the tail that asks for the restart prompt, answered with Cancel. A failure
+// ends the run the same way under either.
+inline void RunAndCheck(const Row& row, bool prompt)
+{
+    SCOPED_TRACE(prompt ? "with the prompt" : "without arguments");
     PatcherMachine m;
     if (row.content->before != nullptr)
         m.w.AddFile("C:\\CONFIG.SYS", row.content->before);
     row.inject(m.w);
+    m.w.answers.push_back(IDCANCEL);
     const Files before = FilesOf(m.w);
-    fake::RunResult r = m.Run();  // status 0, no hang, no file left open
+    fake::RunResult r = m.Run(prompt ? kPromptTail : "");  // status 0, no hang, no file left open
 
     const Outcome& expected = row.outcome;
     EXPECT_TRUE(r.endedByExit);
     EXPECT_EQ(m.w.calls.back(), "exit(0)");
     EXPECT_EQ(r.keysOpenAtEnd, 0u);
     EXPECT_TRUE(m.w.CallsNamed("ExitWindowsEx").empty());
-    if (expected.report == Report::kFailure) {
+    const bool failed = expected.report == Report::kFailure;
+    if (failed || prompt) {
         ASSERT_EQ(m.w.boxes.size(), 1u);
-        const fake::MessageBoxRecord& box = m.w.boxes[0];
-        EXPECT_EQ(box.owner, nullptr);
-        EXPECT_EQ(box.text, kFailureText);
-        EXPECT_EQ(box.caption, "Varnolt");
-        EXPECT_EQ(box.type, MB_OK | MB_ICONEXCLAMATION);
+        if (failed)
+            ExpectBox(m.w.boxes[0], kFailureText, MB_OK | MB_ICONEXCLAMATION);
+        else
+            ExpectBox(m.w.boxes[0], kPromptText, MB_OKCANCEL | MB_ICONEXCLAMATION);
     } else {
         EXPECT_TRUE(m.w.boxes.empty());
     }
@@ -118,9 +130,16 @@ inline void RunAndCheck(const Row& row)
     Expect(&files, "C:\\CONFIG.SYS", expected.configSys == ConfigSys::kNewText ? content.after : content.before);
     Expect(&files, "C:\\CONFIG.BAK", expected.bak);
     Expect(&files, "C:\\CONFIG.BK1", expected.bk1);
-    Expect(&files, "C:\\KZM.LOG", expected.marker);
+    if (!prompt)
+        Expect(&files, "C:\\KZM.LOG", expected.marker);
     EXPECT_EQ(FilesOf(m.w), files);
     EXPECT_TRUE(WholeOrNew(content, m.w));
+}
+
+inline void RunAndCheck(const Row& row)
+{
+    RunAndCheck(row, false);
+    RunAndCheck(row, true);
 }
 
 }  // namespace patcher_faults

@@ -20,6 +20,11 @@ struct Content {
     const char* after;   // its rewrite, or the text for a missing file
 };
 
+inline void PrintTo(const Content* content, std::ostream* out)
+{
+    *out << content->name;
+}
+
 const char kMarker[] = "c:\\kzm.log";
 
 const Content kGrows = {"grows", "BUFFERS=20\r\nFILES=30\r\n", "BUFFERS=90\r\nFILES=90\r\n\r\n"};

@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "files_snapshot.h"
 #include "tests/host/installer/installer_machine.h"
 
 namespace installer_faults {
@@ -110,15 +110,8 @@ inline std::string CopyCall(const Machine& m, const Copy& c)
            installer_test::Q(m.w.windowsDirectory + c.destination) + ", 0)";
 }
 
-using Files = std::map<std::string, std::string>;  // normalized path: bytes
-
-inline Files FilesOf(fake::FakeWindows& w)
-{
-    Files files;
-    for (const std::string& path : w.FilePaths())
-        files[path] = w.Contents(path);
-    return files;
-}
+using fault_test::Files;
+using fault_test::FilesOf;
 
 inline std::vector<std::string> KeysWithout(const std::vector<std::string>& keys, const std::string& gone)
 {

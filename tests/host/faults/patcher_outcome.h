@@ -6,9 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <map>
 #include <string>
 
+#include "files_snapshot.h"
 #include "tests/host/patcher/patcher_machine.h"
 
 namespace patcher_faults {
@@ -60,15 +60,8 @@ inline std::string RowName(const ::testing::TestParamInfo<Row>& info)
     return info.param.name;
 }
 
-using Files = std::map<std::string, std::string>;  // normalized path: bytes
-
-inline Files FilesOf(fake::FakeWindows& w)
-{
-    Files files;
-    for (const std::string& path : w.FilePaths())
-        files[path] = w.Contents(path);
-    return files;
-}
+using fault_test::Files;
+using fault_test::FilesOf;
 
 inline void Expect(Files* files, const char* path, const char* bytes)
 {

@@ -106,10 +106,16 @@ void CString::Replace(int index, int count, const char* text)
         return;
     if (count < 0 || count > m_nLength - index)
         count = m_nLength - index;
-    CString tail(m_pchData + index + count, m_nLength - index - count);
-    m_nLength = index;
-    Append(text, static_cast<int>(std::strlen(text)));
-    *this += tail;
+    CString with(text);  // the text may lie inside this string's own buffer
+    // The rest of the text moves once, within its own buffer: a splice into a
+    // large text makes no second copy of it.
+    const int tail = m_nLength - index - count;
+    const int length = m_nLength - count + with.m_nLength;
+    Reserve(length);
+    std::memmove(m_pchData + index + with.m_nLength, m_pchData + index + count, static_cast<size_t>(tail));
+    std::memcpy(m_pchData + index, with.m_pchData, static_cast<size_t>(with.m_nLength));
+    m_nLength = length;
+    m_pchData[m_nLength] = 0;
 }
 
 bool CString::operator==(const CString& other) const

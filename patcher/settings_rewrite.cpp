@@ -35,17 +35,6 @@ int LineEnd(const CString& text, int from, int* after)
     return length;
 }
 
-// Removes count bytes at index and puts with in their place. One copy of the
-// rest of the text and one new buffer: on a large file the framework's
-// Replace would copy the tail twice through two fresh buffers.
-void Splice(CString& text, int index, int count, const char* with)
-{
-    CString spliced(text, index);
-    spliced += with;
-    spliced.Append(static_cast<const char*>(text) + index + count, text.GetLength() - index - count);
-    text = spliced;
-}
-
 bool IsAtoiSpace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -96,7 +85,7 @@ void RaiseSetting(CString& text, const char* upperKey, const char* lowerKey, con
     const char* value = static_cast<const char*>(text) + eq + 1;
     if (LeadingInteger(value, lineEnd - static_cast<int>(eq) - 1) >= kMinimum)
         return;
-    Splice(text, static_cast<int>(eq) + 1, after - static_cast<int>(eq) - 1, kRaised);
+    text.Replace(static_cast<int>(eq) + 1, after - static_cast<int>(eq) - 1, kRaised);
 }
 
 CString RewriteSettings(const char* content, int length, const LeadByteTable& leadBytes)

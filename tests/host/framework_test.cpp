@@ -87,6 +87,51 @@ TEST(CStringTest, ReplaceSplicesAndSelfAssignmentKeepsText)
     EXPECT_EQ(CString("ab") + "c", CString("abc"));
 }
 
+struct ReplaceCase {
+    const char* name;
+    std::string text;
+    int index;
+    int count;
+    const char* with;
+    std::string expected;
+};
+
+// In place now: the bytes after the span move within the buffer, which must
+// grow when the new text is longer, and none of them may be lost.
+TEST(CStringTest, ReplaceKeepsEveryByteAroundTheSpan)
+{
+    const ReplaceCase cases[] = {
+        {"longer_past_capacity", "FILES=5\r\nSHELL=C:", 6, 3, "90\r\n[more than fits]",
+         "FILES=90\r\n[more than fits]SHELL=C:"},
+        {"at_the_start", "=5\r\nX", 0, 1, "90", "905\r\nX"},
+        {"at_the_end", "FILES=", 6, 0, "90\r\n", "FILES=90\r\n"},
+        {"count_past_the_end", "FILES=30", 6, 99, "90", "FILES=90"},
+        {"nothing_removed_or_added", "A=B", 1, 0, "", "A=B"},
+        {"index_outside", "A=B", 4, 1, "x", "A=B"},
+        {"nul_in_the_tail", std::string("A=1\r\n\0Z", 7), 2, 3, "90\r\n", std::string("A=90\r\n\0Z", 8)},
+    };
+    for (const ReplaceCase& c : cases) {
+        CString s(c.text.data(), static_cast<int>(c.text.size()));
+        s.Replace(c.index, c.count, c.with);
+        EXPECT_EQ(std::string(static_cast<const char*>(s), static_cast<size_t>(s.GetLength())), c.expected) << c.name;
+        EXPECT_EQ(static_cast<const char*>(s)[s.GetLength()], '\0') << c.name;
+    }
+
+    // The new bytes taken from the part of the text that moves.
+    CString own("ab=cdefgh");
+    own.Replace(3, 2, static_cast<const char*>(own) + 5);
+    EXPECT_STREQ(own, "ab=efghefgh");
+
+    // A value at the top of a large text: the whole tail is still there.
+    std::string large = "BUFFERS=20\r\n";
+    for (int i = 0; large.size() < 3000000; ++i)
+        large += "DEVICEHIGH=C:\\DRV" + std::to_string(i) + ".SYS\r\n";
+    CString text(large.data(), static_cast<int>(large.size()));
+    text.Replace(8, 4, "90\r\n");
+    EXPECT_TRUE(std::string(static_cast<const char*>(text), static_cast<size_t>(text.GetLength())) ==
+                "BUFFERS=90\r\n" + large.substr(12));
+}
+
 TEST(CStringTest, GrowsToLargeTexts)
 {
     CString s;

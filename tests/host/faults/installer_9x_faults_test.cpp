@@ -1,5 +1,5 @@
-// Every fault the installation on Windows 98 SE and Me can meet, one row
-// each, run for both deliverables on both systems.
+// Every fault the installation on Windows 98 SE and Me can meet once the key
+// file is read, one row each, run for both deliverables on both systems.
 #include <string>
 
 #include "installer_outcome.h"
@@ -10,33 +10,16 @@ namespace {
 using installer_test::kBranch9x;
 using installer_test::kDevice;
 
-const char kKeyFileMissing[] = "key.ini not found !!";
-
 fake::RegistryKey& Branch(Machine& m)
 {
     return *m.w.Key(kBranch9x);
 }
 
-const Outcome kNotFound = {
-    {kKeyFileMissing}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit};
 const Outcome kInstalled = {{}, Copies::kAll, DeviceKey::kDeleted, PackageInstaller::kNotStarted, End::kReturn};
 const Outcome kEnumFails = {
     {"Enum Key Fail !!"}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit};
 
 const Row kRows[] = {
-    // The key file, and the directory it is looked for in.
-    {"key_file_missing", [](Machine& m) { m.w.RemoveFile(m.Package(m.d.keyFile)); }, kNotFound},
-    {"key_file_unreadable", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.denyRead = true; }); },
-     kNotFound},
-    {"key_file_held_open", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.locked = true; }); },
-     kNotFound},
-    {"key_file_short_read", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.shortReadBy = 1; }); },
-     kNotFound},
-    {"no_memory_for_the_key_file", [](Machine& m) { m.w.failAllocationsOf = 1; }, kNotFound},
-    {"startup_directory_unavailable", [](Machine& m) { m.w.currentDirectoryFails = true; }, kNotFound},
-    {"startup_directory_too_long", [](Machine& m) { m.w.currentDirectory = "C:\\" + std::string(300, 'D'); },
-     kNotFound},
-
     // The lookup.
     {"branch_open_refused",
      [](Machine& m) { Branch(m).denyOpen = true; },

@@ -1,5 +1,5 @@
-// Every fault the installation on Windows 2000 and XP can meet, one row
-// each, run for both deliverables on both systems. Nothing is copied or
+// Every fault the installation on Windows 2000 and XP can meet once the key
+// file is read, one row each, run for both deliverables on both systems. Nothing is copied or
 // deleted there; what differs is whether the package installer starts.
 #include <string>
 
@@ -10,7 +10,6 @@ namespace {
 
 using installer_test::kBranchNt;
 
-const char kKeyFileMissing[] = "key.ini not found !!";
 const char kInstallFail[] = "Install driver fail !!";
 
 fake::RegistryKey& Branch(Machine& m)
@@ -18,26 +17,11 @@ fake::RegistryKey& Branch(Machine& m)
     return *m.w.Key(kBranchNt);
 }
 
-// The key list's own message ends the run before the lookup could add one.
-const Outcome kNotFound = {
-    {kKeyFileMissing}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit};
 const Outcome kStarted = {{}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kStarted, End::kReturn};
 const Outcome kEnumFails = {
     {"Enum Key Fail !!", kInstallFail}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit};
 
 const Row kRows[] = {
-    {"key_file_missing", [](Machine& m) { m.w.RemoveFile(m.Package(m.d.keyFile)); }, kNotFound},
-    {"key_file_unreadable", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.denyRead = true; }); },
-     kNotFound},
-    {"key_file_held_open", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.locked = true; }); },
-     kNotFound},
-    {"key_file_short_read", [](Machine& m) { KeyFileFaults(m, [](fake::FileFaults& f) { f.shortReadBy = 1; }); },
-     kNotFound},
-    {"no_memory_for_the_key_file", [](Machine& m) { m.w.failAllocationsOf = 1; }, kNotFound},
-    {"startup_directory_unavailable", [](Machine& m) { m.w.currentDirectoryFails = true; }, kNotFound},
-    {"startup_directory_too_long", [](Machine& m) { m.w.currentDirectory = "C:\\" + std::string(300, 'D'); },
-     kNotFound},
-
     {"branch_open_refused",
      [](Machine& m) { Branch(m).denyOpen = true; },
      {{kInstallFail}, Copies::kNone, DeviceKey::kKept, PackageInstaller::kNotStarted, End::kExit}},

@@ -1,6 +1,7 @@
 // Every fault the installation on Windows 2000 and XP can meet once the key
-// file is read, one row each, run for both deliverables on both systems. Nothing is copied or
-// deleted there; what differs is whether the package installer starts.
+// file is read, one row each, run for both deliverables on both systems.
+// Nothing is copied or deleted there; what differs is whether the package
+// installer starts.
 #include <string>
 
 #include "installer_outcome.h"

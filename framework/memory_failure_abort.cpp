@@ -1,5 +1,6 @@
-// The framework ends the process when a string cannot grow; under the fuzzer
-// that is a finding, not a quiet exit.
+// For builds of the parsers without the application (fuzz targets,
+// benchmarks): a string that cannot grow is a finding there, not a quiet
+// end of the process.
 #include <cstdio>
 #include <cstdlib>
 

@@ -48,11 +48,6 @@ CWinApp* AfxGetApp()
     return g_pApp;
 }
 
-int AfxMessageBox(const char* text, UINT type)
-{
-    return AfxGetApp()->DoMessageBox(text, type, 0);
-}
-
 int AfxWinMain()
 {
     CWinApp* app = AfxGetApp();

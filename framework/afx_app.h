@@ -33,7 +33,6 @@ private:
 };
 
 CWinApp* AfxGetApp();
-int AfxMessageBox(const char* text, UINT type = MB_OK);
 
 // The process's whole life: what WinMain runs. Returns the exit status.
 int AfxWinMain();

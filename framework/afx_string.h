@@ -36,7 +36,6 @@ public:
     void Replace(int index, int count, const char* text);
 
     bool operator==(const CString& other) const;
-    bool operator!=(const CString& other) const { return !(*this == other); }
 
 private:
     void Reserve(int length);

@@ -53,6 +53,17 @@ std::string ParentDirectory(const std::string& path)
     return slash == std::string::npos ? std::string() : normalized.substr(0, slash);
 }
 
+// A file a program creates: refused on a write-protected drive, otherwise
+// empty and with the faults every new file gets.
+FakeFile* NewFile(const std::string& path)
+{
+    if (W().newFileFaults.readOnly)
+        return nullptr;
+    FakeFile* file = &W().AddFile(path, "");
+    file->faults = W().newFileFaults;
+    return file;
+}
+
 // Writes at pos, as far as the disk allows; returns the bytes written.
 size_t WriteAt(FakeFile* file, size_t pos, const char* data, size_t size)
 {
@@ -141,15 +152,15 @@ BOOL CopyFileA(const char* from, const char* to, BOOL failIfExists)
     FakeFile* target = W().File(to);
     if (target != nullptr && (failIfExists || !CanWrite(target) || target->faults.writeFails))
         return FALSE;
-    if (target == nullptr && W().newFileFaults.readOnly)
-        return FALSE;
     std::string bytes = source->bytes;
-    fake::FileFaults faults = target == nullptr ? W().newFileFaults : fake::FileFaults();
-    FakeFile& copy = W().AddFile(to, "");
-    copy.faults = faults;
-    if (WriteAt(&copy, 0, bytes.data(), bytes.size()) != bytes.size())
+    FakeFile* copy = target != nullptr ? target : NewFile(to);
+    if (copy == nullptr)
         return FALSE;
-    return TRUE;
+    if (copy == target) {
+        copy->faults = fake::FileFaults();  // the copy replaces the file, faults and all
+        copy->bytes.clear();
+    }
+    return WriteAt(copy, 0, bytes.data(), bytes.size()) == bytes.size() ? TRUE : FALSE;
 }
 
 BOOL DeleteFileA(const char* path)
@@ -397,12 +408,8 @@ CrtFile* fopen(const char* path, const char* mode)
     if (how[0] == 'w') {
         if (file != nullptr ? !CanWrite(file) : !W().DirectoryExists(ParentDirectory(path)))
             return nullptr;
-        if (file == nullptr) {
-            if (W().newFileFaults.readOnly)
-                return nullptr;
-            file = &W().AddFile(path, "");
-            file->faults = W().newFileFaults;
-        }
+        if (file == nullptr && (file = NewFile(path)) == nullptr)
+            return nullptr;
         if (!file->faults.writeFails)
             file->bytes.clear();
         return reinterpret_cast<CrtFile*>(W().NewOpenFile(path, true));

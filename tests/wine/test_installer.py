@@ -79,14 +79,6 @@ def case(d, version, base="C:\\DRV", key_list=KEY_LIST, installer=False, dirs=(I
                   if keys is None else keys, **kw)
 
 
-def program_calls(result, name):
-    """Calls the program itself made, on its one thread: Wine's own start-up
-    comes before the framework's first call, and the stand-in install.exe
-    runs on a thread of its own."""
-    start, first = next((i, c) for i, c in enumerate(result.calls) if c.name == "SetErrorMode")
-    return [c for c in result.calls[start:] if c.name == name and c.thread == first.thread]
-
-
 class InstallerCase(unittest.TestCase):
     @classmethod
     def setUpClass(cls):
@@ -103,13 +95,13 @@ class InstallerCase(unittest.TestCase):
         OK only and no owner."""
         self.assertEqual([(b.caption, b.text, b.icon, b.buttons, b.owner) for b in result.boxes],
                          [(caption, text, icon, (1,), "none") for caption, text, icon in expected])
-        flags = [c.numbers()[-1] for c in program_calls(result, "MessageBoxA")]
+        flags = [c.numbers()[-1] for c in result.program_calls("MessageBoxA")]
         self.assertEqual(flags, [MB_ICONEXCLAMATION if icon else 0 for _, _, icon in expected])
 
     def assertNothingChanged(self, result):
         self.assertEqual(result.changed_files(), [])
         self.assertEqual(result.keys, result.keys_before)
-        self.assertEqual(program_calls(result, "CopyFileA"), [])
+        self.assertEqual(result.program_calls("CopyFileA"), [])
         self.assertEqual(result.install_log, [])
 
 
@@ -122,20 +114,20 @@ class StartupTest(InstallerCase):
                                                 keys=devices(BRANCH_9X) + devices(BRANCH_NT)))
                     self.assertBoxes(result, [("Message", "This driver isn't supprot NT !!", False)])
                     self.assertNothingChanged(result)
-                    self.assertEqual(program_calls(result, "RegOpenKeyA"), [])
+                    self.assertEqual(result.program_calls("RegOpenKeyA"), [])
 
 
 class Install9xTest(InstallerCase):
     def assertPlaced(self, result, d, base, pairs):
-        copies = [c.strings() for c in program_calls(result, "CopyFileA")]
+        copies = [c.strings() for c in result.program_calls("CopyFileA")]
         self.assertEqual(copies, [[join(base, f"\\{d.package}\\{src}"), join(WINDOWS, dst)] for src, dst in pairs])
-        self.assertTrue(all(c.numbers()[-1] == 0 for c in program_calls(result, "CopyFileA")))
+        self.assertTrue(all(c.numbers()[-1] == 0 for c in result.program_calls("CopyFileA")))
 
     def assertDeviceKeyDeleted(self, result):
         self.assertEqual(sorted(set(result.keys_before) - set(result.keys)),
                          [f"{BRANCH_9X}\\{DEVICE}", f"{BRANCH_9X}\\{DEVICE}\\{INSTANCE}"])
         self.assertTrue(set(result.keys) <= set(result.keys_before))
-        self.assertEqual([c.strings() for c in program_calls(result, "RegDeleteKeyA")], [[DEVICE]])
+        self.assertEqual([c.strings() for c in result.program_calls("RegDeleteKeyA")], [[DEVICE]])
 
     def files_at(self, result, pairs):
         return sorted({join(WINDOWS, dst).upper() for _, dst in pairs})
@@ -218,7 +210,7 @@ class KeyListCodePageTest(InstallerCase):
                 result = self.run_case(case(RAVLIND, "win98", locale=locale,
                                             key_list=b"DEV1\x81=DEV_7110\r\nDEV2=DEV_4410\r\n"))
                 self.assertBoxes(result, [])
-                self.assertEqual([c.strings() for c in program_calls(result, "RegDeleteKeyA")], [[deleted]])
+                self.assertEqual([c.strings() for c in result.program_calls("RegDeleteKeyA")], [[deleted]])
                 self.assertNotIn(f"{BRANCH_9X}\\{deleted}", result.keys)
                 self.assertIn(kept, result.keys)
 
@@ -238,16 +230,16 @@ class InstallNt5Test(InstallerCase):
         run = result.install_log[0]
         self.assertEqual(run["cmdline"], self.command_line(d, base))
         self.assertEqual(run["args"], [join(base, f"\\{d.package}\\{d.inf}"), f"PCI\\{DEVICE}"])
-        [winexec] = program_calls(result, "WinExec")
+        [winexec] = result.program_calls("WinExec")
         self.assertEqual(winexec.numbers()[-1], 0)  # SW_HIDE
-        self.assertEqual(program_calls(result, "Sleep")[0].numbers(), [2500])
+        self.assertEqual(result.program_calls("Sleep")[0].numbers(), [2500])
         installer = join(base, f"\\{d.package}\\install.exe")
-        self.assertTrue(all(c.strings() == [installer] for c in program_calls(result, "FindWindowA")))
+        self.assertTrue(all(c.strings() == [installer] for c in result.program_calls("FindWindowA")))
         # Nothing of its own: the package installer does the work.
         self.assertEqual(result.changed_files(), [])
         self.assertEqual(result.keys, result.keys_before)
-        self.assertEqual(program_calls(result, "CopyFileA"), [])
-        self.assertEqual(program_calls(result, "RegOpenKeyExA"), [])
+        self.assertEqual(result.program_calls("CopyFileA"), [])
+        self.assertEqual(result.program_calls("RegOpenKeyExA"), [])
 
     def test_waits_until_the_package_installer_has_gone(self):
         result = self.run_case(case(KESTRAV, "winxp", installer=True, standin_life_ms=3000))
@@ -255,11 +247,11 @@ class InstallNt5Test(InstallerCase):
         self.assertStartedHidden(result, KESTRAV, "C:\\DRV")
         # Its console window carries the installer's path while it runs.
         self.assertEqual(result.install_log[0]["title"], "C:\\DRV\\Zt4410\\install.exe")
-        finds = [int(c.retval, 16) for c in program_calls(result, "FindWindowA")]
+        finds = [int(c.retval, 16) for c in result.program_calls("FindWindowA")]
         self.assertEqual(len(finds), 2)
         self.assertNotEqual(finds[0], 0)
         self.assertEqual(finds[1], 0)
-        self.assertEqual([c.numbers() for c in program_calls(result, "Sleep")], [[2500], [2000]])
+        self.assertEqual([c.numbers() for c in result.program_calls("Sleep")], [[2500], [2000]])
         self.assertTrue(result.install_log[0].get("ended"))
 
     def test_both_programs_on_windows_2000_and_xp(self):
@@ -289,9 +281,9 @@ class InstallNt5Test(InstallerCase):
     def test_no_package_installer_ends_after_the_first_pause(self):
         result = self.run_case(case(KESTRAV, "winxp"))
         self.assertBoxes(result, [])
-        self.assertEqual(len(program_calls(result, "WinExec")), 1)
-        self.assertEqual([c.numbers() for c in program_calls(result, "Sleep")], [[2500]])
-        self.assertEqual(len(program_calls(result, "FindWindowA")), 1)
+        self.assertEqual(len(result.program_calls("WinExec")), 1)
+        self.assertEqual([c.numbers() for c in result.program_calls("Sleep")], [[2500]])
+        self.assertEqual(len(result.program_calls("FindWindowA")), 1)
         self.assertEqual(result.keys, result.keys_before)
 
     def test_missing_key_file(self):
@@ -302,7 +294,7 @@ class InstallNt5Test(InstallerCase):
                 result = self.run_case(c)
                 self.assertBoxes(result, [(d.name, "key.ini not found !!", True)])
                 self.assertNothingChanged(result)
-                self.assertEqual(program_calls(result, "WinExec"), [])
+                self.assertEqual(result.program_calls("WinExec"), [])
 
     def test_no_matching_device(self):
         for d in BOTH:
@@ -312,7 +304,7 @@ class InstallNt5Test(InstallerCase):
                                             keys=devices(BRANCH_9X) + devices(BRANCH_NT)[2:]))
                 self.assertBoxes(result, [(d.name, d.lookup_fail, True), (d.name, "Install driver fail !!", True)])
                 self.assertNothingChanged(result)
-                self.assertEqual(program_calls(result, "WinExec"), [])
+                self.assertEqual(result.program_calls("WinExec"), [])
 
 
 if __name__ == "__main__":

@@ -131,6 +131,16 @@ class Result:
     def calls_named(self, name):
         return [c for c in self.calls if c.name == name]
 
+    def program_calls(self, name):
+        """Calls the program itself made, on its one thread. The trace also
+        holds Wine's start-up, its helper processes and the stand-in
+        install.exe; the framework's first call sets the error mode."""
+        start = next((i for i, c in enumerate(self.calls) if c.name == "SetErrorMode"), None)
+        if start is None:
+            return []
+        thread = self.calls[start].thread
+        return [c for c in self.calls[start:] if c.name == name and c.thread == thread]
+
     def primary_boxes(self):
         return [b for b in self.boxes if b.program == "primary"]
 
